@@ -67,6 +67,12 @@ QGroupBox *frame(QWidget *parent, const QString &name, const QRect &r, const QSt
 {
     auto *f = place(new QGroupBox(caption, parent), name, r);
     f->setFont(font);
+    // A captioned frame: the caption sits on the top edge, the inside shows the form.
+    f->setStyleSheet(QStringLiteral("QGroupBox#%1 { background: transparent; border: 1px solid #9aa3ad;"
+                                    " border-radius: 4px; margin-top: 0.6em; }"
+                                    "QGroupBox#%1::title { subcontrol-origin: margin; subcontrol-position: top left;"
+                                    " left: 10px; padding: 0 4px; }")
+                         .arg(name));
     return f;
 }
 
