@@ -27,11 +27,17 @@ namespace Cp1252 {
 
 QString decode(const QByteArray &bytes)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
+    // Latin-1 (converted in bulk) differs only in 0x80-0x9F.
+    QString text = QString::fromLatin1(bytes);
+    const char *in = bytes.constData();
+    QChar *out = nullptr;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        out[i] = QChar(b >= 0x80 && b < 0xA0 ? kHighControls[b - 0x80] : char16_t(b));
+        const auto b = static_cast<unsigned char>(in[i]);
+        if (b >= 0x80 && b < 0xA0) {
+            if (!out)
+                out = text.data();
+            out[i] = QChar(kHighControls[b - 0x80]);
+        }
     }
     return text;
 }
