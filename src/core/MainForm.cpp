@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "core/Scaling.h"
+#include "exam/ExamLauncher.h"
 #include "narration/NarrationFolder.h"
 #include "platform/Dialogs.h"
 #include "platform/DriveRoots.h"
@@ -75,6 +76,8 @@ void MainForm::buildControls()
     m_frameP = Controls::frame(this, QStringLiteral("FrameP"), QRect(464, 384, 537, 209), QStringLiteral("Patente AM"),
                                frameFont);
     m_esameP = menuButton(m_frameP, Design::arrayName(QStringLiteral("EsamePp"), 0), 24, QStringLiteral("Prova d'esame"));
+    connect(m_esameAB, &FlatButton::clicked, this, [this] { examFromABButton(m_state, *this, m_esameAB, m_esameP); });
+    connect(m_esameP, &FlatButton::clicked, this, [this] { examFromAMButton(m_state, *this, m_esameP); });
     m_argomentoP = menuButton(m_frameP, QStringLiteral("ArgomentoP"), 88, QStringLiteral("Esercitazione per argomento"));
     m_incrocio0 = menuButton(m_frameP, Design::arrayName(QStringLiteral("IncrocioAB"), 0), 152,
                              QStringLiteral("Incroci: esercizi/soluzioni"));
