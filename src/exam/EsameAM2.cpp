@@ -8,6 +8,7 @@
 #include "exam/Correction.h"
 #include "exam/Countdown.h"
 #include "exam/ExamDesign.h"
+#include "exam/ExamDraw.h"
 #include "narration/LinguaF.h"
 #include "narration/Narration.h"
 #include "platform/Clock.h"
@@ -254,7 +255,7 @@ void EsameAM2::prepare(const QDateTime &startTime, bool forceCorrection, const Q
 {
     m_startTime = startTime;
     m_forceCorrection = forceCorrection;
-    m_answers = answers.leftJustified(int(m_state.examPaper.size()), QLatin1Char(' '), true);
+    m_answers = answers.leftJustified(kPaperSlots, QLatin1Char(' '), true);
     m_timeText = timeText;
     m_result = 0;
 }
@@ -308,8 +309,8 @@ void EsameAM2::showRows()
         rett->hide();
         Controls::setTextColor(m_rispV.at(i), kAnswerInk);
         Controls::setTextColor(m_rispF.at(i), kAnswerInk);
-        const QChar given = m_answers.at(k);
-        const QChar mark = m_corrected ? m_marks.at(k) : QChar();
+        const QChar given = k < m_answers.size() ? m_answers.at(k) : QLatin1Char(' ');
+        const QChar mark = m_corrected && k < m_marks.size() ? m_marks.at(k) : QChar();
         for (const bool isTrue : {true, false}) {
             if (given != (isTrue ? QLatin1Char('V') : QLatin1Char('F')))
                 continue;
