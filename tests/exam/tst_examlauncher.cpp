@@ -149,4 +149,4 @@ void TestExamLauncher::aBankThatFallsShortOpensNoExam()
 }
 
 QTEST_MAIN(TestExamLauncher)
-#include "test_exam_launcher.moc"
+#include "tst_examlauncher.moc"

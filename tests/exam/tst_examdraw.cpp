@@ -312,4 +312,4 @@ void TestExamDraw::bankShorterThanTableIsRefused()
 }
 
 QTEST_GUILESS_MAIN(TestExamDraw)
-#include "test_exam_draw.moc"
+#include "tst_examdraw.moc"

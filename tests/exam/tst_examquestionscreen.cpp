@@ -267,4 +267,4 @@ void TestExamQuestionScreen::narrationFollowsTheSlots()
 }
 
 QTEST_MAIN(TestExamQuestionScreen)
-#include "test_exam_question_screen.moc"
+#include "tst_examquestionscreen.moc"

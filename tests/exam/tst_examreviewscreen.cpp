@@ -378,4 +378,4 @@ void TestExamReviewScreen::flagsRedrawAllRows()
 }
 
 QTEST_MAIN(TestExamReviewScreen)
-#include "test_exam_review_screen.moc"
+#include "tst_examreviewscreen.moc"

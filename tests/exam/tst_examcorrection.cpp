@@ -162,4 +162,4 @@ void TestExamCorrection::timeText()
 }
 
 QTEST_GUILESS_MAIN(TestExamCorrection)
-#include "test_exam_correction.moc"
+#include "tst_examcorrection.moc"
