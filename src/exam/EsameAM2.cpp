@@ -396,6 +396,10 @@ void EsameAM2::correct()
             QStringLiteral("Sei sicuro di voler confermare tutte le risposte date? Con OK non avrai più la possibilità di "
                            "modificarle."),
             QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
+        // The clock keeps running while the question is open: if the time ran out
+        // meanwhile, the exam has been corrected already and must not be corrected twice.
+        if (m_corrected)
+            return;
         if (reply != QMessageBox::Ok) {
             m_confermaI->setEnabled(true);
             return;

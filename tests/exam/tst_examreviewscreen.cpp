@@ -27,6 +27,22 @@ QString answersWith(const QList<int> &wrong, const QList<int> &blank = {})
     return answers;
 }
 
+// Scripted dialogs that run something while the confirmation question is open, as the
+// clock's ticks do while a real message box waits for the candidate.
+class DialogsWithTicks : public ScriptedDialogs
+{
+public:
+    std::function<void()> duringQuestion;
+
+    QMessageBox::StandardButton message(QWidget *parent, Icon icon, const QString &text, QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton) override
+    {
+        if (icon == Icon::Question && duringQuestion)
+            std::exchange(duringQuestion, nullptr)();
+        return ScriptedDialogs::message(parent, icon, text, buttons, defaultButton);
+    }
+};
+
 // A review screen shown on its own, past its first activation.
 struct Review
 {
@@ -80,6 +96,7 @@ private slots:
     void printIconFollowsTheSettings();
     void ownCountdownRunsOut();
     void forcedCorrectionKeepsTheTimeText();
+    void timeOutDuringTheQuestionCorrectsOnce();
     void enlargedViewOpensAndCloses();
     void flagsRedrawAllRows();
 };
@@ -338,6 +355,32 @@ void TestExamReviewScreen::forcedCorrectionKeepsTheTimeText()
     QVERIFY(r.form.corrected());
     QVERIFY(r.fixture.services.dialogs.messages.isEmpty());
     QCOMPARE(r.text(QStringLiteral("TempoRim")), QStringLiteral("12 : 34"));
+}
+
+void TestExamReviewScreen::timeOutDuringTheQuestionCorrectsOnce()
+{
+    const QDateTime start = FakeClock().now();
+    ExamFixture fixture(false);
+    DialogsWithTicks dialogs;
+    fixture.state.services.dialogs = &dialogs;
+    EsameAM2 form(fixture.state);
+    form.prepare(start, false, answersWith({}, {0, 1}), QString());
+    form.show();
+    QTRY_VERIFY(form.findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+
+    dialogs.duringQuestion = [&] {
+        fixture.services.clock.set(start.addSecs(1600));
+        form.tick();
+    };
+    // OK to "Tempo scaduto", then OK to the question.
+    dialogs.buttons << QMessageBox::Ok << QMessageBox::Ok;
+    QTest::mouseClick(control<QWidget>(&form, QStringLiteral("ConfermaI")), Qt::LeftButton);
+    QVERIFY(dialogs.buttons.isEmpty());
+    QVERIFY(form.corrected());
+    QCOMPARE(form.marks().left(3), QStringLiteral("BBV"));
+    QCOMPARE(control<QLabel>(&form, QStringLiteral("EsitoL"))->text(), QStringLiteral("Numero errori: 2\nIDONEO"));
+    QCOMPARE(dialogs.messages.size(), 2);
+    QCOMPARE(dialogs.messages.at(0).text, QStringLiteral("Tempo scaduto"));
 }
 
 void TestExamReviewScreen::enlargedViewOpensAndCloses()
