@@ -4,7 +4,6 @@
 #include "core/Figures.h"
 #include "core/QuestionRecord.h"
 #include "core/Scaling.h"
-#include "exam/ClickWatcher.h"
 #include "exam/Correction.h"
 #include "exam/Countdown.h"
 #include "exam/EsameAM2.h"
