@@ -16,7 +16,7 @@ def bank(lasts, offset, title):
             statement = (i - first) % 4 + 1
             answer = "V" if i % 2 else "F"
             code = "%02d%03d %02d" % (chapter + offset, stem, statement)
-            lines.append("%s 000 %s R            Affermazione %d del capitolo %d" % (code, answer, i, chapter))
+            lines.append("%s 000 %s R              Affermazione %d del capitolo %d" % (code, answer, i, chapter))
         first = last + 1
     return "\n".join(lines) + "\n"
 
