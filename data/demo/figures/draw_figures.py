@@ -10,6 +10,8 @@ removed first, so the folder holds exactly the catalogue's figures."""
 import os
 import sys
 
+# The drawing modules sit beside this script; keep the source folder free of caches.
+sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import crossings  # noqa: E402

@@ -60,7 +60,7 @@ SCENES = {
                                    t.caption(400, 330, "corsia di", 15), t.caption(400, 348, "emergenza", 15)),
     "corsia_accelerazione": lambda: s(t.road_v(200, 2), t.rect(264, 120, 64, 240, t.ASPHALT),
                                       t.line(264, 120, 264, 360, WHITE, 4, dash="10,10"),
-                                      t.path("M328,120 L264,20", None, t.ASPHALT, 10),
+                                      t.poly([(264, 120), (328, 120), (264, 30)], t.ASPHALT),
                                       t.car(296, 280, 0, "gialla", lights="left"), t.car(232, 120, 0, "blu"),
                                       t.move([(296, 240), (296, 170), (240, 80)], dash="10,8")),
     "corsia_decelerazione": lambda: s(t.road_v(200, 2), t.rect(264, 0, 64, 240, t.ASPHALT),
@@ -265,7 +265,7 @@ SCENES = {
     "triangolo": lambda: s(straight(), t.car(NB, 120, 0, "grigia", lights="hazard"),
                            t.triangle_warning(NB, 300, 1.3), t.line(330, 150, 330, 290, BLACK, 2, dash="6,4"),
                            t.text(340, 230, "50 m", 18, anchor="start")),
-    "spina_pesce": lambda: s(straight(), "".join(t.car(330 + 10, 60 + 70 * k, 45, c) for k, c in
+    "spina_pesce": lambda: s(straight(), t.rect(304, 0, 80, 360, t.ASPHALT), "".join(t.car(330 + 10, 60 + 70 * k, 45, c) for k, c in
                                                  enumerate(("rossa", "blu", "grigia", "verde")))),
     "portiera": lambda: town(t.car(NB + 16, 200, 0, "blu"), t.rect(264, 180, 8, 34, "#2f62c4"),
                              t.bike(NB - 30, 80, 180)),

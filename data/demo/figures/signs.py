@@ -115,8 +115,14 @@ def prohibition_pictogram(name, arg, c, bg):
     return table[name]()
 
 
+# Pictograms that fill the ring at their own size; the others are drawn larger.
+FULL_SIZE = {"num", "vuoto", "tromba", "distanza", "dogana", "massa", "altezza", "larghezza", "lunghezza", "asse",
+             "pedone", "auto_moto"}
+
+
 def prohibition(name, arg):
-    return doc(SIZE, SIZE, ring(g(prohibition_pictogram(name, arg, BLACK, WHITE), 200, 200, 1.0)))
+    scale = 1.0 if name in FULL_SIZE else 1.28
+    return doc(SIZE, SIZE, ring(g(prohibition_pictogram(name, arg, BLACK, WHITE), 200, 200, scale)))
 
 
 def end_of(name, arg):
@@ -126,9 +132,9 @@ def end_of(name, arg):
     elif name == "minimo":
         inner = g(text(0, 52, arg, 150, GREY) + line(-70, 74, 70, 74, GREY, 10), 200, 200)
     elif name in ("bici", "pedone"):
-        inner = g(p.bicycle(GREY, WHITE, 0, 8, 0.9) if name == "bici" else p.person(GREY, 0, 0, 0.95), 200, 200)
+        inner = g(p.bicycle(GREY, WHITE, 0, 8, 1.15) if name == "bici" else p.person(GREY, 0, 0, 1.1), 200, 200)
     elif name == "sorpasso":
-        inner = g(p.car_front(GREY, WHITE, -44, 0, 0.62) + p.car_front(GREY, WHITE, 44, 0, 0.62), 200, 200)
+        inner = g(p.car_front(GREY, WHITE, -44, 0, 0.62) + p.car_front(GREY, WHITE, 44, 0, 0.62), 200, 200, 1.28)
     else:
         inner = g(text(0, 54, arg, 150, GREY), 200, 200)
     bars = "".join(line(200 + o - 120, 200 + o + 120, 200 + o + 120, 200 + o - 120, BLACK, 7)
@@ -149,9 +155,9 @@ def obligation(name, arg):
     elif name == "minimo":
         inner = text(0, 52, arg, 150, c)
     elif name == "pedone":
-        inner = p.person(c, 0, 0, 0.95)
+        inner = p.person(c, 0, 0, 1.15)
     elif name == "bici":
-        inner = p.bicycle(c, bg, 0, 8, 0.9)
+        inner = p.bicycle(c, bg, 0, 8, 1.2)
     elif name == "pedone_bici":
         inner = p.person(c, 0, -44, 0.5) + line(-100, 0, 100, 0, c, 6) + p.bicycle(c, bg, 0, 54, 0.55)
     elif name == "pedone_bici_affiancati":
@@ -188,8 +194,9 @@ def special(name):
                    line(95, 305, 305, 95, BLACK, 12) + line(110, 320, 320, 110, BLACK, 6) +
                    line(80, 290, 290, 80, BLACK, 6))
     if name == "alternato_dare":
-        up = g(rect(-13, -40, 26, 130, BLACK) + poly([(-36, -40), (0, -90), (36, -40)], BLACK), 250, 200, 0.9)
-        down = g(rect(-13, -90, 26, 130, RED) + poly([(-36, 40), (0, 90), (36, 40)], RED), 150, 200, 0.9)
+        # The red arrow is the flow that gives way: one's own, going up.
+        up = g(rect(-13, -40, 26, 130, RED) + poly([(-36, -40), (0, -90), (36, -40)], RED), 150, 200, 0.9)
+        down = g(rect(-13, -90, 26, 130, BLACK) + poly([(-36, 40), (0, 90), (36, 40)], BLACK), 250, 200, 0.9)
         return doc(SIZE, SIZE, ring(up + down))
     if name == "alternato_diritto":
         up = g(rect(-13, -40, 26, 130, WHITE) + poly([(-36, -40), (0, -90), (36, -40)], WHITE), 150, 200, 0.9)
