@@ -7,7 +7,6 @@
 #include "exam/Correction.h"
 #include "exam/Countdown.h"
 #include "exam/EsameAM2.h"
-#include "exam/ExamDesign.h"
 #include "narration/LinguaF.h"
 #include "narration/Narration.h"
 #include "platform/Clock.h"
@@ -21,7 +20,7 @@
 #include <QKeyEvent>
 #include <QTimer>
 
-using ExamDesign::twips;
+using Design::twips;
 
 namespace {
 

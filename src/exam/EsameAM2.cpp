@@ -4,10 +4,9 @@
 #include "core/Figures.h"
 #include "core/QuestionRecord.h"
 #include "core/Scaling.h"
-#include "exam/ClickWatcher.h"
+#include "widgets/ClickWatcher.h"
 #include "exam/Correction.h"
 #include "exam/Countdown.h"
-#include "exam/ExamDesign.h"
 #include "exam/ExamDraw.h"
 #include "narration/LinguaF.h"
 #include "narration/Narration.h"
@@ -24,7 +23,7 @@
 #include <QTimer>
 #include <cmath>
 
-using ExamDesign::twips;
+using Design::twips;
 
 namespace {
 

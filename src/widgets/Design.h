@@ -5,9 +5,18 @@
 #include <QString>
 #include <QVariant>
 #include <QWidget>
+#include <cmath>
 
 // Design helpers shared by every screen.
 namespace Design {
+
+// A rectangle given in twips of the 15360 x 11520 design surface, in pixels of the
+// 1024 x 768 canvas (15 twips to a pixel).
+inline QRect twips(int x, int y, int width, int height)
+{
+    const auto px = [](int t) { return int(std::lround(t / 15.0)); };
+    return QRect(px(x), px(y), px(width), px(height));
+}
 
 // A colour given as the long value &H00BBGGRR& (blue in the high byte).
 inline QColor bgr(quint32 value)

@@ -1,4 +1,4 @@
-#include "exam/ClickWatcher.h"
+#include "widgets/ClickWatcher.h"
 
 #include <QMouseEvent>
 #include <QWidget>
