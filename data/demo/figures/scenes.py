@@ -194,7 +194,8 @@ SCENES = {
     "cambio_corsia": lambda: s(t.road_v(240, 3), t.car(272, 260, 0, "blu", lights="left"), t.car(208, 60, 0, "gialla"),
                                t.move([(272, 220), (272, 150), (208, 110)])),
     "inversione": lambda: s(straight(), t.car(NB, 280, 0, "verde", lights="left"),
-                            t.move([(NB, 240), (NB, 140), (240, 100), (SB, 140), (SB, 220)], head=True)),
+                            t.move_along("M272,240 L272,130 Q272,80 240,80 Q208,80 208,130 L208,220",
+                                         (208, 200), (208, 220))),
     "file_parallele": lambda: s(t.road_v(240, 3), t.car(176, 100, 0, "blu"), t.car(176, 240, 0, "rossa"),
                                 t.car(240, 160, 0, "grigia"), t.car(240, 300, 0, "gialla"), t.car(304, 60, 0, "verde"),
                                 t.car(304, 210, 0, "bianca")),
@@ -211,7 +212,8 @@ SCENES = {
                                        t.move([(212, 250), (212, 170), (60, WB)]),
                                        sign(indications.indication("senso_unico_frontale"), 140, 270)),
     "rotatoria_auto": lambda: s(t.roundabout(), t.car(NB, 330, 0, "rossa"),
-                                t.move([(NB, 290), (330, 200), (240, 80), (150, 160)], dash=None)),
+                                t.move_along("M272,290 L272,268 A95,95 0 0 0 335,180 A95,95 0 0 0 240,85 "
+                                             "A95,95 0 0 0 145,180 Q120,148 70,148", (90, 148), (70, 148))),
     # chapter 14: precedence at junctions
     "incrocio_precedenza": lambda: junction(sign(signs.special("dare_precedenza"), 330, 260),
                                            t.stop_line("S", kind="triangles"), t.car(NB, 300, 0, "blu"),

@@ -5,7 +5,7 @@ import math
 
 import pictos as p
 from svg import (BLACK, BLUE, BROWN, GREEN, GREY, ORANGE, RED, WHITE, YELLOW, circle, doc, g, line, path, poly,
-                 polyline, rect, text)
+                 polyline, rect, striped_box, text)
 
 SIZE = 400
 
@@ -141,7 +141,7 @@ def end_of(name, arg):
                    for o in (-24, -12, 0, 12, 24))
     if name == "via_libera":
         bars = line(80, 320, 320, 80, BLACK, 40)
-    body = circle(200, 200, 186, WHITE, BLACK, 4) + inner + f'<g clip-path="none">{bars}</g>'
+    body = circle(200, 200, 186, WHITE, BLACK, 4) + inner + bars
     return doc(SIZE, SIZE, body)
 
 
@@ -232,28 +232,22 @@ def special(name):
                    "".join(g(poly([(-70, 40), (0, -30), (70, 40), (40, 40), (0, 0), (-40, 40)], BLUE), 200,
                              80 + 100 * k) for k in range(3)))
     if name in ("deviazione", "preavviso_deviazione"):
-        body = rect(10, 90, 380, 220, YELLOW, rx=10, stroke=BLACK, sw=6)
-        body += path("M60,260 L200,260 Q250,260 250,210 L250,170", None, BLACK, 30)
-        body += poly([(210, 180), (250, 110), (290, 180)], BLACK)
+        body = rect(10, 60, 380, 280, YELLOW, rx=10, stroke=BLACK, sw=6) + text(200, 130, "DEVIAZIONE", 50)
+        body += path("M50,290 L250,290 Q300,290 300,250 L300,215", None, BLACK, 30, extra='stroke-linecap="butt"')
+        body += poly([(262, 220), (300, 160), (338, 220)], BLACK)
         if name == "preavviso_deviazione":
-            body += text(80, 180, "DEVIAZIONE", 40, BLACK, anchor="start") + text(330, 280, "300 m", 40)
-        else:
-            body += text(110, 170, "DEVIAZIONE", 44, BLACK, anchor="start")
+            body += text(130, 240, "300 m", 44)
         return doc(SIZE, SIZE, body)
     if name in ("veicolo_operativo", "passaggio_operativo"):
-        stripes = "".join(g(rect(-20, -300, 40, 600, RED), 40 + 80 * k, 200, rot=45) for k in range(6))
-        body = (f'<clipPath id="c"><rect x="20" y="20" width="360" height="360"/></clipPath>'
-                f'<g clip-path="url(#c)">{rect(20, 20, 360, 360, WHITE)}{stripes}</g>' +
-                rect(20, 20, 360, 360, None, stroke=BLACK, sw=4))
-        body += circle(200, 200, 110, BLUE, WHITE, 8) + g(p.arrow(WHITE, "passaggio_dx"), 200, 200, 0.85)
+        body = striped_box(20, 20, 380, 380, 50, 50, RED, WHITE) + rect(20, 20, 360, 360, None, stroke=BLACK, sw=4)
+        side = "passaggio_dx" if name == "passaggio_operativo" else "passaggio_sx"
+        body += circle(200, 200, 110, BLUE, WHITE, 8) + g(p.arrow(WHITE, side), 200, 200, 0.85)
         return doc(SIZE, SIZE, body)
     if name == "fine_lavori":
         return doc(SIZE, 260, rect(10, 20, 380, 220, YELLOW, rx=10, stroke=BLACK, sw=6) +
-                   text(200, 120, "FINE", 70) + text(200, 200, "LAVORI", 70) + line(40, 220, 360, 40, BLACK, 10))
+                   text(200, 120, "FINE", 70) + text(200, 200, "LAVORI", 70))
     if name == "pannello_sporgente":
-        stripes = "".join(g(rect(-20, -300, 40, 600, RED), 40 + 80 * k, 200, rot=45) for k in range(6))
-        return doc(SIZE, SIZE, f'<clipPath id="c"><rect x="20" y="20" width="360" height="360"/></clipPath>'
-                               f'<g clip-path="url(#c)">{rect(20, 20, 360, 360, WHITE)}{stripes}</g>' +
+        return doc(SIZE, SIZE, striped_box(20, 20, 380, 380, 50, 50, RED, WHITE) +
                    rect(20, 20, 360, 360, None, stroke=BLACK, sw=4))
     if name == "pannello_adr":
         return doc(SIZE, 300, rect(20, 30, 360, 240, ORANGE, rx=6, stroke=BLACK, sw=12) +

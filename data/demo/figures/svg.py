@@ -56,6 +56,50 @@ def poly(points, fill=None, stroke=None, sw=None, extra=""):
     return f'<polygon points="{pts}" {attrs(fill, stroke, sw, extra)}/>'
 
 
+def clip_to_box(points, x0, y0, x1, y1):
+    """The polygon cut to the box (the drawings do without SVG clip paths, which not
+    every renderer supports)."""
+    def cut(pts, inside, meet):
+        out = []
+        for k, cur in enumerate(pts):
+            prev = pts[k - 1]
+            if inside(cur):
+                if not inside(prev):
+                    out.append(meet(prev, cur))
+                out.append(cur)
+            elif inside(prev):
+                out.append(meet(prev, cur))
+        return out
+
+    def at_x(x):
+        return lambda p, q: (x, p[1] + (q[1] - p[1]) * (x - p[0]) / (q[0] - p[0]))
+
+    def at_y(y):
+        return lambda p, q: (p[0] + (q[0] - p[0]) * (y - p[1]) / (q[1] - p[1]), y)
+
+    pts = list(points)
+    for inside, meet in ((lambda p: p[0] >= x0, at_x(x0)), (lambda p: p[0] <= x1, at_x(x1)),
+                         (lambda p: p[1] >= y0, at_y(y0)), (lambda p: p[1] <= y1, at_y(y1))):
+        if not pts:
+            break
+        pts = cut(pts, inside, meet)
+    return pts
+
+
+def striped_box(x0, y0, x1, y1, stripe, gap, colour, background):
+    """A box with diagonal stripes running from bottom left to top right."""
+    out = rect(x0, y0, x1 - x0, y1 - y0, background)
+    size = (x1 - x0) + (y1 - y0)
+    c = -size
+    while c < size:
+        band = [(x0 + c, y1), (x0 + c + stripe, y1), (x0 + c + stripe + size, y1 - size), (x0 + c + size, y1 - size)]
+        clipped = clip_to_box(band, x0, y0, x1, y1)
+        if len(clipped) >= 3:
+            out += poly(clipped, colour)
+        c += stripe + gap
+    return out
+
+
 def polyline(points, stroke, sw, extra=""):
     pts = " ".join(f"{n(x)},{n(y)}" for x, y in points)
     return f'<polyline points="{pts}" {attrs(None, stroke, sw, extra)}/>'

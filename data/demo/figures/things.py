@@ -160,7 +160,8 @@ THINGS = {
                               line(100, 170, 80, 320, GREY, 10) + line(100, 170, 120, 320, GREY, 10) +
                               line(380, 170, 360, 320, GREY, 10) + line(380, 170, 400, 320, GREY, 10)),
     "paletto": lambda: frame(ground_line(330) + rect(210, 60, 60, 270, WHITE, rx=8, stroke=BLACK, sw=4) +
-                             "".join(g(rect(-40, -10, 80, 20, RED), 240, 100 + 60 * k, rot=-30) for k in range(3))),
+                             "".join(poly([(212, y + 16), (268, y - 16), (268, y + 8), (212, y + 40)], RED)
+                                     for y in (90, 150, 210))),
     "luce_cantiere": lambda: frame(ground_line(320) + stripes(80, 200, 320, 40) + circle(240, 150, 40, YELLOW,
                                                                                           BLACK, 4) +
                                    "".join(g(line(0, -54, 0, -74, AMBER, 6), 240, 150, rot=a)

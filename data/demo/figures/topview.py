@@ -286,6 +286,13 @@ def move(points, paint="#ffffff", width=5, head=True, dash=None):
     return out
 
 
+def move_along(d, tail, tip, paint="#ffffff", width=5):
+    """A movement arrow along an SVG path d whose last stretch runs from tail to tip."""
+    ang = math.degrees(math.atan2(tip[1] - tail[1], tip[0] - tail[0])) + 90
+    return (path(d, None, paint, width, extra='stroke-opacity="0.9"') +
+            g(poly([(-9, 6), (0, -12), (9, 6)], paint), tip[0], tip[1], rot=ang))
+
+
 # --- small road signs on posts ------------------------------------------------------------
 
 def sign_body(svg_doc):
@@ -294,9 +301,7 @@ def sign_body(svg_doc):
 
 def post_sign(svg_doc, x, y, size=46, doc_size=400):
     s = size / doc_size
-    return (line(x, y, x, y + size * 0.7, "#555", 3) +
-            g(sign_body(svg_doc).replace('id="c"', 'id="c%d"' % int(x * 1000 + y)).replace(
-                "url(#c)", "url(#c%d)" % int(x * 1000 + y)), x - size / 2, y - size / 2, s))
+    return line(x, y, x, y + size * 0.7, "#555", 3) + g(sign_body(svg_doc), x - size / 2, y - size / 2, s)
 
 
 def triangle_warning(x, y, s=1.0):
