@@ -109,7 +109,8 @@ def tyre_side(cx, cy, r, sidewall_text=None):
 
 
 def document(title, fill, lines_=4, w=360, h=240, x=60, y=60):
-    out = rect(x, y, w, h, fill, rx=12, stroke=GREY, sw=3) + text(x + w / 2, y + 42, title, 26)
+    size = min(26, 1.6 * w / len(title))
+    out = rect(x, y, w, h, fill, rx=12, stroke=GREY, sw=3) + text(x + w / 2, y + 42, title, size)
     out += "".join(line(x + 30, y + 80 + 30 * k, x + w - 30, y + 80 + 30 * k, GREY, 4) for k in range(lines_))
     return out
 
