@@ -247,18 +247,18 @@ def moto(x, y, heading=0, paint="nera", label=None, rider=True, passenger=False)
         body += ellipse(0, 2, 11, 8, "#555") + circle(0, 0, 7, "#e0e0e0", BLACK, 2)
     if passenger:
         body += ellipse(0, 14, 10, 7, "#777") + circle(0, 14, 6, "#f0d0a0", BLACK, 2)
-    out = g(body, x, y, rot=heading)
+    out = g(body, x, y, 1.35, rot=heading)
     if label:
-        out += g(label_badge(label, 13), x + 20, y)
+        out += g(label_badge(label, 13), x + 24, y)
     return out
 
 
 def bike(x, y, heading=0, label=None):
     body = (rect(-2, -18, 4, 36, BLACK, rx=2) + line(-9, -12, 9, -12, BLACK, 3) + ellipse(0, 0, 9, 6, "#2f62c4") +
             circle(0, -1, 5, "#f0d0a0", BLACK, 1.5))
-    out = g(body, x, y, rot=heading)
+    out = g(body, x, y, 1.5, rot=heading)
     if label:
-        out += g(label_badge(label, 13), x + 18, y)
+        out += g(label_badge(label, 13), x + 22, y)
     return out
 
 
@@ -266,7 +266,7 @@ def walker(x, y, heading=0, paint="#7a4ea3", cane=False):
     body = ellipse(0, 0, 11, 6, colour(paint)) + circle(0, 0, 5.5, "#f0d0a0", BLACK, 1.5)
     if cane:
         body += line(6, -2, 20, -16, WHITE, 2.5)
-    return g(body, x, y, rot=heading)
+    return g(body, x, y, 1.6, rot=heading)
 
 
 def move(points, paint="#ffffff", width=5, head=True, dash=None):
