@@ -187,6 +187,14 @@ bool readIndex(const QString &path, QVector<IndexEntry> *entries, QString *error
         e.length = qFromLittleEndian<qint32>(entry.constData() + 4);
         if (e.offset == 0)
             continue;
+        if (e.offset < 0 || e.offset >= fileSize) {
+            *error = QStringLiteral("L'archivio \"%1\" non è valido: la voce della figura %2 "
+                                    "indica la posizione %3, fuori dal file.")
+                         .arg(name)
+                         .arg(n)
+                         .arg(e.offset);
+            return false;
+        }
         if (e.offset < (n + 1) * kEntrySize) {
             *error = QStringLiteral("L'archivio \"%1\" non è valido: la voce della figura %2 "
                                     "punta all'interno dell'indice.")

@@ -74,6 +74,8 @@ private slots:
     void badFolderWritesNothing_data();
     void badFolderWritesNothing();
     void badNumbersAreRefused();
+    void notAnArchiveIsRefused_data();
+    void notAnArchiveIsRefused();
 };
 
 void TestFigureArchive::writerRoundTrip_data()
@@ -244,6 +246,29 @@ void TestFigureArchive::badNumbersAreRefused()
     QVERIFY(!QFile::exists(out));
     QVERIFY(FigureArchive::write(out, {{32767, "x"}}, FigureArchive::Storage::Plain, &error));
     QCOMPARE(LoadFigureBytesFromArchive(out, 32767), QByteArray("x"));
+}
+
+void TestFigureArchive::notAnArchiveIsRefused_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QByteArray pointsInside(16, '\0');
+    qToLittleEndian(qint32(4), pointsInside.data() + 8);
+    qToLittleEndian(qint32(4), pointsInside.data() + 12);
+    QTest::newRow("a picture") << pictureBytes(Qt::red, "PNG");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("no figure") << QByteArray(64, '\0');
+    QTest::newRow("entry inside the index") << pointsInside;
+}
+
+void TestFigureArchive::notAnArchiveIsRefused()
+{
+    QFETCH(QByteArray, bytes);
+    TestFolder folder;
+    folder.writeBytes(QStringLiteral("STRANO.IMG"), bytes);
+    QVector<FigureArchive::IndexEntry> entries;
+    QString error;
+    QVERIFY(!FigureArchive::readIndex(folder.file(QStringLiteral("STRANO.IMG")), &entries, &error));
+    QVERIFY2(error.contains(QLatin1String("\"STRANO.IMG\"")), qPrintable(error));
 }
 
 QTEST_GUILESS_MAIN(TestFigureArchive)
