@@ -17,7 +17,7 @@ import random
 
 import signs
 import topview as t
-from svg import WHITE
+from svg import WHITE, text
 
 ARMS = "NESW"                    # clockwise from the top: each arm has the one before it on its right
 RIGHT_OF = {"S": "E", "E": "N", "N": "W", "W": "S"}
@@ -164,5 +164,5 @@ def crossing(number, spec):
                                lights={"right": "right", "left": "left"}.get(turn))
         if v.queue == 0:
             arrows += movement(v.arm, turn, (x, y))
-    body += arrows + drawn + t.text(10, 350, str(number), 16, WHITE, anchor="start")
+    body += arrows + drawn + text(10, 350, str(number), 16, WHITE, anchor="start")
     return t.scene(body)

@@ -3,8 +3,8 @@ traffic lights."""
 
 import pictos as p
 from signs import ring
-from svg import (BLACK, BLUE, BROWN, GREEN, GREY, ORANGE, RED, WHITE, YELLOW, circle, doc, g, line, path, poly,
-                 polyline, rect, text)
+from svg import (BLACK, BLUE, BROWN, GREEN, GREY, RED, WHITE, YELLOW, circle, doc, g, line, path, poly, polyline,
+                 rect, text)
 
 # Place names on the demo signs are invented.
 TOWN = "VALLEVERDE"

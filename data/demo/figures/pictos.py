@@ -3,8 +3,8 @@
 Each takes the ink colour c and the sign's background colour bg (for the holes:
 windows, spokes, gaps) and returns SVG elements."""
 
-from svg import (BLACK, BLUE, GREEN, ORANGE, RED, WHITE, YELLOW, circle, ellipse, g, line, path, poly,
-                 polyline, rect, text)
+from svg import (BLACK, GREEN, ORANGE, RED, WHITE, YELLOW, circle, ellipse, g, line, path, poly, polyline, rect,
+                 text)
 
 
 # --- vehicles and people -------------------------------------------------------------
@@ -273,10 +273,6 @@ def flame(c):
 
 def exclamation(c):
     return path("M-14,-90 L14,-90 L8,36 L-8,36 Z", c) + circle(0, 70, 16, c)
-
-
-def cross_roads(c):
-    return rect(-14, -95, 28, 190, c) + rect(-95, -14, 190, 28, c) + g(rect(-14, -95, 28, 190, c), rot=0)
 
 
 def x_cross(c):

@@ -4,8 +4,8 @@ signs that are shapes of their own (STOP, give way, priority road, panels...).""
 import math
 
 import pictos as p
-from svg import (BLACK, BLUE, BROWN, GREEN, GREY, ORANGE, RED, WHITE, YELLOW, circle, doc, g, line, path, poly,
-                 polyline, rect, striped_box, text)
+from svg import (BLACK, BLUE, GREY, ORANGE, RED, WHITE, YELLOW, circle, doc, g, line, path, poly, polyline, rect,
+                 striped_box, text)
 
 SIZE = 400
 
@@ -54,9 +54,8 @@ def danger_pictogram(name, c, bg):
         "prec_laterale_sx": lambda: p.priority_cross(c, "laterale_sx"),
         "confluenza_dx": lambda: p.priority_cross(c, "confluenza_dx"),
         "confluenza_sx": lambda: p.priority_cross(c, "confluenza_sx"),
-        "strettoia_temp": lambda: p.narrowing(c, "dx"),
         "mezzi_lavoro": lambda: p.tractor(c, bg, 0, 10, 0.9),
-        "coda": lambda: p.car_front(c, bg, -30, 20, 0.55) + p.car_front(c, bg, 0, -14, 0.7) + "",
+        "coda": lambda: p.car_front(c, bg, -30, 20, 0.55) + p.car_front(c, bg, 0, -14, 0.7),
     }
     return table[name]()
 
@@ -263,6 +262,5 @@ def stop_octagon():
 
 
 def temporary(name):
-    names = {"lavori": "lavori", "strettoia_dx": "strettoia_dx", "deformata": "deformata",
-             "mezzi_lavoro": "mezzi_lavoro", "coda": "coda", "materiale": "materiale", "semaforo": "semaforo"}
-    return danger(names[name], temporary=True)
+    """The yellow-backed danger signs of road works."""
+    return danger(name, temporary=True)

@@ -3,8 +3,8 @@
 import math
 
 import pictos as p
-from svg import (BLACK, BLUE, GREEN, GREY, LIGHT, ORANGE, RED, SKY, WHITE, YELLOW, circle, doc, ellipse, g, line,
-                 path, poly, polyline, rect, text)
+from svg import (BLACK, BLUE, GREY, LIGHT, ORANGE, RED, SKY, WHITE, YELLOW, circle, doc, ellipse, g, line, path,
+                 poly, rect, text)
 
 AMBER = "#ffb000"
 LAMP_GREEN = "#27d35a"
@@ -65,7 +65,8 @@ WARNING = {
                   poly([(0, -40), (50, 46), (-50, 46)], None, c, 10)),
     "candelette": (AMBER, lambda c: path("M-90,0 " + " ".join(f"Q{-70 + 40 * k},{-60 if k % 2 else 60} "
                                                                f"{-50 + 40 * k},0" for k in range(4)), None, c, 12)),
-    "portiera": (LAMP_RED, lambda c: rect(-40, -90, 80, 180, None, rx=24, stroke=c, sw=12) + line(40, -20, 100, 20, c, 12) +
+    "portiera": (LAMP_RED, lambda c: rect(-40, -90, 80, 180, None, rx=24, stroke=c, sw=12) +
+                 line(40, -20, 100, 20, c, 12) +
                  line(-60, -70, -20, -70, c, 8)),
     "lavavetri": (AMBER, lambda c: path("M-100,60 Q0,-20 100,60 Z", None, c, 10) +
                   "".join(line(0, 40, 20 * k, -60, c, 7, dash="10,10") for k in (-3, -1, 1, 3))),
@@ -235,7 +236,8 @@ THINGS = {
                                            line(260, 110 + 30 * k, 400, 110 + 30 * k, GREY, 3) for k in range(6))),
     "assicurazione": lambda: frame(document("CERTIFICATO DI ASSICURAZIONE", "#e8f3ff", 5, w=400, x=40)),
     "carta_verde": lambda: frame(document("CARTA VERDE", "#bfe8b8", 5)),
-    "pneumatico_sgonfio": lambda: frame(ground_line(300) + path("M140,300 Q120,160 240,130 Q360,160 340,300 Z", "#222") +
+    "pneumatico_sgonfio": lambda: frame(ground_line(300) +
+                                        path("M140,300 Q120,160 240,130 Q360,160 340,300 Z", "#222") +
                                         circle(240, 240, 54, "#c0c0c0") + circle(240, 240, 16, "#888")),
     "scarico": lambda: frame(ground_line(310) + p.car_side("#9aa0a6", SKY, 300, 250, 1.4, wheel="#222") +
                              rect(150, 268, 30, 12, "#555") +

@@ -6,8 +6,8 @@ right. Vehicles drive on the right."""
 import math
 import re
 
-from svg import (ASPHALT, BLACK, BLUE, GRASS, GREY, LIGHT, ORANGE, PAVEMENT, RED, WHITE, YELLOW, circle, doc,
-                 ellipse, g, line, path, poly, polyline, rect, text)
+from svg import (ASPHALT, BLACK, GRASS, GREY, ORANGE, PAVEMENT, RED, WHITE, YELLOW, circle, doc, ellipse, g, line,
+                 path, poly, rect, text)
 
 W, H = 480, 360
 LANE = 64
@@ -323,7 +323,3 @@ def fog(opacity=0.55):
 
 def night():
     return rect(0, 0, W, H, "#0b1a33", extra='fill-opacity="0.55"')
-
-
-def framed(body):
-    return doc(W, H, body + rect(1, 1, W - 2, H - 2, None, stroke="#555", sw=2))
