@@ -184,8 +184,9 @@ def zebra_person(c, bg):
 
 
 def slope(c, bg, down=True, label="10%"):
-    tri = poly([(-90, 60), (90, 60), (90, -60)], c) if down else poly([(-90, 60), (90, 60), (-90, -60)], c)
-    t = text(30 if down else -30, 45, label, 46, bg)
+    # Driving to the right: a descent falls from the left, a climb rises to the right.
+    tri = poly([(-90, 60), (90, 60), (-90, -60)], c) if down else poly([(-90, 60), (90, 60), (90, -60)], c)
+    t = text(-34 if down else 34, 45, label, 46, bg)
     return tri + t
 
 
