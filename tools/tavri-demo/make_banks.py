@@ -3,7 +3,8 @@
 
     make_banks.py SOURCES CATALOGUE OUTDIR NARRATION_LIST
 
-SOURCES is the folder data/demo/banks (ab/NN.txt, am/NN.txt), CATALOGUE the figure
+SOURCES is the folder data/demo/banks (ab/NN.txt, am/NN.txt and traduzioni-segnali.tsv,
+the French and German renderings of the sign meanings), CATALOGUE the figure
 catalogue (number, kind, name, meaning, chapter; tab separated). Writes OUTDIR/TAVRI.SET
 and OUTDIR/TAVRI_AM.SET (Windows-1252, CR LF, scrambled) and NARRATION_LIST, the texts to
 record: one line "relative path<TAB>Italian text" per narration file.
@@ -247,12 +248,45 @@ class Catalogue:
                 and all(self.entries[n][category] == chapter for category, chapter in wanted)]
 
 
+class SignTranslations:
+    """French and German renderings of the catalogue's sign meanings, by figure number."""
+
+    def __init__(self, path, catalogue):
+        self.entries = {}
+        if not os.path.exists(path):
+            return
+        with open(path, encoding="utf-8") as f:
+            for n, raw in enumerate(f, start=1):
+                raw = raw.rstrip("\r\n")
+                if not raw.strip() or raw.startswith("#"):
+                    continue
+                cols = raw.split("\t")
+                if len(cols) != 3 or not cols[0].isdigit() or not cols[1].strip() or not cols[2].strip():
+                    fail(path, n, "servono tre colonne: numero della figura, francese, tedesco")
+                number = int(cols[0])
+                if catalogue.entries.get(number, {}).get("kind") != "sign":
+                    fail(path, n, "la figura %d non è un segnale del catalogo" % number)
+                if number in self.entries:
+                    fail(path, n, "la figura %d è tradotta due volte" % number)
+                self.entries[number] = (cols[1].strip(), cols[2].strip())
+
+    def statement(self, number):
+        """The " || français || deutsch" tail of "Il segnale raffigurato indica ..." for a sign."""
+        if number not in self.entries:
+            return ""
+        french, german = self.entries[number]
+        german = ("Das abgebildete Zeichen zeigt an, " + german if german.startswith("dass ")
+                  else "Das abgebildete Zeichen bedeutet: " + german)
+        return " || Le panneau représenté indique %s || %s" % (french, german)
+
+
 class ChapterSource:
     """The stems one source file gives, in order, including the files it includes."""
 
-    def __init__(self, path, catalogue, seen=()):
+    def __init__(self, path, catalogue, translations, seen=()):
         self.path = path
         self.catalogue = catalogue
+        self.translations = translations
         self.stems = []
         if path in seen:
             fail(path, 1, "il file include se stesso")
@@ -335,7 +369,7 @@ class ChapterSource:
                 if not name or (limit and not limit.isdigit()):
                     fail(path, n, "si scrive \"includi FILE\" o \"includi FILE N\" (le prime N domande)")
                 other = os.path.join(os.path.dirname(path), name)
-                included = ChapterSource(other, catalogue, seen).stems
+                included = ChapterSource(other, catalogue, translations, seen).stems
                 self.stems.extend(included[:int(limit)] if limit else included)
                 mode = None
             elif len(word) == 1 and word.isalpha():
@@ -427,12 +461,14 @@ class ChapterSource:
             fields = {"significato": entry["meaning"], "nome": entry["name"].lower()}
             stem = Stem(number, False, (self.path, 0))
             stem.statements.extend(expand_statement(
-                "V", "Il segnale raffigurato {indica|segnala} " + entry["meaning"], self.path, 0, {}))
+                "V", "Il segnale raffigurato {indica|segnala} " + entry["meaning"] + self.translations.statement(number),
+                self.path, 0, {}))
             others = [n for n in signs if n != number
                       and self.catalogue.entries[n]["meaning"] != entry["meaning"]]
             for other in rng.sample(others, min(len(others), rng.randint(3, 4))):
                 stem.statements.extend(expand_statement(
-                    "F", "Il segnale raffigurato indica " + self.catalogue.entries[other]["meaning"], self.path, 0, {}))
+                    "F", "Il segnale raffigurato indica " + self.catalogue.entries[other]["meaning"]
+                    + self.translations.statement(other), self.path, 0, {}))
             for answer, raw, line in extras.get(number, (0, []))[1]:
                 stem.statements.extend(expand_statement(answer, raw, self.path, line, fields))
             room = max(0, rng.randint(12, MAX_STEM) - len(stem.statements))
@@ -498,14 +534,14 @@ def narration_tag(code, stem, statement):
     return "%02d%03d%03d001" % (code, stem, statement)
 
 
-def build_bank(folder, chapters, code_offset, catalogue, title, narration):
+def build_bank(folder, chapters, code_offset, catalogue, translations, title, narration):
     records = [title]
     revised = set(REVISED_GROUPS) if code_offset else set()
     first = 1
     for chapter, last in enumerate(chapters, start=1):
         path = os.path.join(folder, "%02d.txt" % chapter)
         where = "%s (capitolo %d)" % (path, chapter)
-        stems = fit(ChapterSource(path, catalogue).stems, last - first + 1, where)
+        stems = fit(ChapterSource(path, catalogue, translations).stems, last - first + 1, where)
         if len(stems) > 999:
             raise SourceError("%s: più di 999 domande" % where)
         check_figures(stems, where)
@@ -564,10 +600,11 @@ def main(argv):
     sources, catalogue_path, outdir, narration_path = argv[1:]
     try:
         catalogue = Catalogue(catalogue_path)
+        translations = SignTranslations(os.path.join(sources, "traduzioni-segnali.tsv"), catalogue)
         narration = []
-        ab = build_bank(os.path.join(sources, "ab"), AB_CHAPTERS, 10, catalogue,
+        ab = build_bank(os.path.join(sources, "ab"), AB_CHAPTERS, 10, catalogue, translations,
                         "TAVRI - banca dimostrativa Patente A e B", narration)
-        am = build_bank(os.path.join(sources, "am"), AM_CHAPTERS, 0, catalogue,
+        am = build_bank(os.path.join(sources, "am"), AM_CHAPTERS, 0, catalogue, translations,
                         "TAVRI - banca dimostrativa Patente AM", narration)
     except SourceError as e:
         sys.stderr.write("make_banks: %s\n" % e)
