@@ -48,6 +48,7 @@ class TestDemoTools : public QObject
 private slots:
     void checkerNamesTheProblem_data();
     void checkerNamesTheProblem();
+    void checkerAcceptsTheExampleTopicLists();
     void bankGeneratorRejectsBadSource_data();
     void bankGeneratorRejectsBadSource();
     void speedLimitGeneratorRejectsBadSource_data();
@@ -68,6 +69,9 @@ void TestDemoTools::checkerNamesTheProblem_data()
     QTest::newRow("revised group without marks") << "no-marks" << "il gruppo 9 della prova di revisione ha 0";
     QTest::newRow("speed without a sign") << "speed" << "limiti vel.txt, riga 3: non c'è un cartello per la velocità 60 km/h";
     QTest::newRow("missing speed-limit file") << "no-speed" << "limiti vel.txt: il file delle domande";
+    QTest::newRow("topic naming no block")
+        << "topic-key" << "argomenti.txt, riga 3: il blocco \"12999\" non c'è in TAVRI.SET";
+    QTest::newRow("topic without blocks") << "topic-empty" << "argomentiAM.txt, riga 1: l'argomento non ha nessun blocco";
 }
 
 void TestDemoTools::checkerNamesTheProblem()
@@ -109,6 +113,10 @@ void TestDemoTools::checkerNamesTheProblem()
         f.write(lines.join('\n'));
     } else if (fault == "no-speed") {
         QVERIFY(QFile::remove(folder.file("limiti vel.txt")));
+    } else if (fault == "topic-key") {
+        folder.writeBytes("argomenti.txt", "[1  Prova\r\n12002\r\n12999\r\n\r\n");
+    } else if (fault == "topic-empty") {
+        folder.writeBytes("argomentiAM.txt", "[0  Vuoto\r\n[1  Pieno\r\n01002\r\n");
     }
     folder.writeBank("TAVRI.SET", abRecords);
     folder.writeBank("TAVRI_AM.SET", amRecords);
@@ -116,6 +124,17 @@ void TestDemoTools::checkerNamesTheProblem()
     const Run run = runProgram(QStringLiteral(TAVRI_CHECK), {folder.path()});
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.output.contains(expected), qPrintable(run.output));
+}
+
+void TestDemoTools::checkerAcceptsTheExampleTopicLists()
+{
+    TestFolder folder;
+    for (const char *name : {"TAVRI.SET", "TAVRI_AM.SET", "TAVRI.IMG", "limiti vel.txt"})
+        QVERIFY(QFile::copy(QDir(kDemo).filePath(name), folder.file(name)));
+    for (const char *name : {"argomenti.txt", "argomentiAM.txt"})
+        QVERIFY(QFile::copy(QStringLiteral(TAVRI_SOURCE_DIR "/data/demo/examples/") + name, folder.file(name)));
+    const Run run = runProgram(QStringLiteral(TAVRI_CHECK), {folder.path()});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.output));
 }
 
 void TestDemoTools::bankGeneratorRejectsBadSource_data()

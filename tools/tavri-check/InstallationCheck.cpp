@@ -91,12 +91,14 @@ QStringList InstallationCheck::run()
         checkPaperSupply(kAbBank, ab, ChapterTable::ab(), true);
         checkRevisedGroups(ab);
         noteFigures(kAbBank, ab);
+        checkTopicList(QStringLiteral("argomenti.txt"), kAbBank, ab);
     }
     QuestionBank am;
     if (loadBank(kAmBank, &am)) {
         checkRecords(kAmBank, am, ChapterTable::am(), 0);
         checkPaperSupply(kAmBank, am, ChapterTable::am(), false);
         noteFigures(kAmBank, am);
+        checkTopicList(QStringLiteral("argomentiAM.txt"), kAmBank, am);
     }
     checkFigures();
     checkSpeedLimits();
@@ -219,6 +221,41 @@ void InstallationCheck::noteFigures(const QString &fileName, const QuestionBank 
         const int figure = QuestionRecord(bank.record(i)).figureNumber();
         if (figure > 0 && !m_figures.contains(figure))
             m_figures.insert(figure, {fileName, fileLine(i)});
+    }
+}
+
+// A custom topic list is optional; when present, each topic header ("[" first) must be
+// followed by at least one key line, and every key line must name a block of the bank.
+void InstallationCheck::checkTopicList(const QString &fileName, const QString &bankFileName, const QuestionBank &bank)
+{
+    QFile file(QDir(m_folder).filePath(fileName));
+    if (!file.exists())
+        return;
+    if (!file.open(QIODevice::ReadOnly)) {
+        problem(fileName, QStringLiteral("il file non si può leggere"));
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    if (!bytes.endsWith("\r\n"))
+        problem(fileName, QStringLiteral("l'ultima riga non finisce con CR LF"));
+    QSet<QString> blocks;
+    for (int i = 1; i <= bank.lastIndex(); ++i)
+        blocks.insert(QuestionRecord(bank.record(i)).blockKey());
+    const QStringList lines = Cp1252::decode(bytes).split(QStringLiteral("\r\n"));
+    bool inTopic = false;
+    for (int n = 0; n < lines.size(); ++n) {
+        const QString &line = lines[n];
+        const bool header = line.startsWith(QLatin1Char('['));
+        const bool ends = header || line.isEmpty();
+        if (inTopic && n > 0 && lines[n - 1].startsWith(QLatin1Char('[')) && ends)
+            problem(fileName, n, QStringLiteral("l'argomento non ha nessun blocco"));
+        if (header) {
+            inTopic = true;
+        } else if (line.isEmpty()) {
+            inTopic = false;
+        } else if (inTopic && !blocks.contains(line)) {
+            problem(fileName, n + 1, QStringLiteral("il blocco \"%1\" non c'è in %2").arg(line, bankFileName));
+        }
     }
 }
 

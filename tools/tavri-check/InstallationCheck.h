@@ -8,7 +8,7 @@ class ChapterTable;
 class QuestionBank;
 
 // Checks an installation folder before a school puts it into use: both banks, the
-// figure archive and the speed-limit questions. Each problem is one Italian line that
+// figure archive, the speed-limit questions and, where present, the custom topic lists. Each problem is one Italian line that
 // names the file, the line where there is one, and the reason.
 class InstallationCheck
 {
@@ -34,6 +34,7 @@ private:
                           bool abBank);
     void checkRevisedGroups(const QuestionBank &bank);
     void noteFigures(const QString &fileName, const QuestionBank &bank);
+    void checkTopicList(const QString &fileName, const QString &bankFileName, const QuestionBank &bank);
     void checkFigures();
     void checkSpeedLimits();
     void problem(const QString &file, int line, const QString &reason);
