@@ -26,6 +26,9 @@ int main(int argc, char **argv)
         std::fprintf(stdout, "Installazione in %s: nessun problema.\n", qPrintable(QDir(args[1]).absolutePath()));
         return 0;
     }
-    std::fprintf(stdout, "%lld problemi trovati.\n", static_cast<long long>(problems.size()));
+    if (problems.size() == 1)
+        std::fprintf(stdout, "1 problema trovato.\n");
+    else
+        std::fprintf(stdout, "%lld problemi trovati.\n", static_cast<long long>(problems.size()));
     return 1;
 }
