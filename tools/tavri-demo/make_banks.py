@@ -62,6 +62,19 @@ REVISED_GROUPS = """
 35022 35023 35024 35025 35026 35028 35029
 """.split()
 
+# Ways of naming the picture of a sign stem. Each sign stem uses one, in turn, so that the
+# statements that many stems share read differently from stem to stem.
+SUBJECTS = {
+    "segnale raffigurato": ["segnale raffigurato", "segnale in figura", "cartello raffigurato",
+                            "cartello in figura", "segnale qui raffigurato", "cartello qui raffigurato",
+                            "segnale stradale raffigurato", "segnale stradale in figura",
+                            "segnale mostrato in figura", "cartello mostrato in figura"],
+    "pannello raffigurato": ["pannello raffigurato", "pannello in figura", "pannello integrativo raffigurato",
+                             "pannello integrativo in figura", "pannello qui raffigurato"],
+    "segnaletica raffigurata": ["segnaletica raffigurata", "segnaletica in figura", "segnaletica qui raffigurata",
+                                "segnaletica mostrata in figura"],
+}
+
 MAX_STEM = 14          # stems are cut to this length unless marked "lunga"
 RECORDED_PER_CHAPTER = 4
 SYNTHETIC_PER_CHAPTER = 1
@@ -476,8 +489,17 @@ class ChapterSource:
             picked.sort(key=lambda item: item[2])
             for answer, raw, line in picked:
                 stem.statements.append(rng.choice(expand_statement(answer, raw, self.path, line, fields)))
+            for statement in stem.statements:
+                statement.texts[0] = name_picture(statement.texts[0], len(stems))
             stems.append(stem)
         return stems
+
+
+def name_picture(text, turn):
+    """The Italian text with the picture named in the turn-th of its ways."""
+    for phrase, forms in SUBJECTS.items():
+        text = text.replace(phrase, forms[turn % len(forms)])
+    return text
 
 
 def fit(stems, count, where):
