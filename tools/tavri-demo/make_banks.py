@@ -18,6 +18,10 @@ Source syntax, one directive per line (blank lines and lines starting with "#" a
     modello                   the statements that follow are shared by the sign stems
     segnale N                 the statements that follow are added to the stem of sign N
     includi FILE [N]          the stems of another source file (only its first N)
+    tabella COL;COL;...       a table: each following "riga v;v;..." makes one stem from the
+                              V/F template lines after the rows ("<COL>" is the row's value,
+                              "[<COL>|*]" is true for it and false for two other rows' values;
+                              a column "figura" gives the stem's figure)
 
 In a text, "{a|b}" gives one statement per alternative, all with the line's answer; on a
 V line, "[right|wrong|wrong]" gives a true statement for the first choice and a false one
