@@ -5,7 +5,7 @@
 
 SOURCES is the folder data/demo/banks (ab/NN.txt, am/NN.txt and traduzioni-segnali.tsv,
 the French and German renderings of the sign meanings), CATALOGUE the figure
-catalogue (number, kind, name, meaning, chapter; tab separated). Writes OUTDIR/TAVRI.SET
+catalogue (number, kind, name, meaning, AB chapter, AM chapter; tab separated). Writes OUTDIR/TAVRI.SET
 and OUTDIR/TAVRI_AM.SET (Windows-1252, CR LF, scrambled) and NARRATION_LIST, the texts to
 record: one line "relative path<TAB>Italian text" per narration file.
 
@@ -14,8 +14,9 @@ Source syntax, one directive per line (blank lines and lines starting with "#" a
     domanda [figura N] [lunga]   a new question stem; "lunga" keeps all its statements
     V text [|| français [|| deutsch]]   a true statement of the current stem
     F text [|| ...]                      a false one
-    segnali SELECTION         one stem per catalogue sign whose chapter field is SELECTION
-    modello                   the statements that follow are shared by the sign stems
+    segnali SELECTION         one stem per catalogue sign of SELECTION ("AB2", "AM3", "AM3/AB8")
+    modello                   the statements that follow are shared by the sign stems of the
+                              "segnali" lines after them (each stem takes some, one alternative each)
     segnale N                 the statements that follow are added to the stem of sign N
     includi FILE [N]          the stems of another source file (only its first N)
     tabella COL;COL;...       a table: each following "riga v;v;..." makes one stem from the
