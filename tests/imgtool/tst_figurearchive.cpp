@@ -213,9 +213,9 @@ void TestFigureArchive::badFolderWritesNothing()
     QFETCH(QString, named);
     TestFolder folder;
     QDir().mkpath(folder.file(QStringLiteral("in")));
-    for (const QString &spec : files) {
-        const QString name = spec.section(QLatin1Char(':'), 0, 0);
-        const QByteArray bytes = spec.contains(QLatin1Char(':')) ? spec.section(QLatin1Char(':'), 1).toLatin1()
+    for (const QString &entry : files) {
+        const QString name = entry.section(QLatin1Char(':'), 0, 0);
+        const QByteArray bytes = entry.contains(QLatin1Char(':')) ? entry.section(QLatin1Char(':'), 1).toLatin1()
                                                                  : pictureBytes(Qt::red, "PNG");
         folder.writeBytes(QStringLiteral("in/") + name, bytes);
     }

@@ -1,6 +1,6 @@
 """The junctions of the intersections exercise ("C:" drawings, figures 603-669).
 
-The drawing spec holds the figure's accepted orders ("C:LCAD>LACD"). Vehicles are placed
+The drawing code holds the figure's accepted orders ("C:LCAD>LACD"). Vehicles are placed
 so that Italian right-of-way rules give the first order:
 - a chain: the first vehicle has nobody on its right and each following one has the
   previous one on its right; a fourth faces a STOP or give-way sign, a fifth waits
@@ -105,8 +105,8 @@ def movement(arm, turn, start):
     return t.move([(fx, fy), control, (ex, ey)], width=5)
 
 
-def crossing(number, spec):
-    orders = spec.split(">")
+def crossing(number, code):
+    orders = code.split(">")
     order = orders[0]
     rng = random.Random(number)
     pair_at = None

@@ -21,8 +21,8 @@ import signs  # noqa: E402
 import things  # noqa: E402
 
 
-def drawing(spec, number):
-    kind, _, rest = spec.partition(":")
+def drawing(code, number):
+    kind, _, rest = code.partition(":")
     name, _, arg = rest.partition(":")
     if kind == "P":
         return signs.danger(name)
