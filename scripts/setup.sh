@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config python3
-  qt6-base-dev qt6-multimedia-dev libqt6svg6-dev qt6-image-formats-plugins
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-image-formats-plugins
   gstreamer1.0-plugins-good gstreamer1.0-plugins-base gstreamer1.0-plugins-ugly
   fonts-liberation fonts-liberation2 fonts-comic-neue fonts-dejavu-core
   xvfb xauth
