@@ -5,9 +5,10 @@
 
 SOURCES is the folder data/demo/banks (ab/NN.txt, am/NN.txt and traduzioni-segnali.tsv,
 the French and German renderings of the sign meanings), CATALOGUE the figure
-catalogue (number, kind, name, meaning, AB chapter, AM chapter; tab separated). Writes OUTDIR/TAVRI.SET
-and OUTDIR/TAVRI_AM.SET (Windows-1252, CR LF, scrambled) and NARRATION_LIST, the texts to
-record: one line "relative path<TAB>Italian text" per narration file.
+catalogue (number, kind, name, meaning, AB chapter, AM chapter; tab separated). Writes
+OUTDIR/TAVRI.txt and OUTDIR/TAVRI_AM.txt, the records as UTF-8 text one a line, which
+`tavri-bank encode` turns into the bank files, and NARRATION_LIST, the texts to record:
+one line "relative path<TAB>Italian text" per narration file.
 
 Source syntax, one directive per line (blank lines and lines starting with "#" are skipped):
 
@@ -599,11 +600,8 @@ def format_vb_00(value):
     return "-%02d" % -value if value < 0 else "%02d" % value
 
 
-def encode_bank(records):
-    data = bytearray(("\r\n".join(records) + "\r\n").encode("cp1252"))
-    for i in range(len(data)):
-        data[i] ^= i & 0xFF
-    return bytes(data)
+def bank_text(records):
+    return ("\n".join(records) + "\n").encode("utf-8")
 
 
 def write_atomically(path, data):
@@ -639,8 +637,8 @@ def main(argv):
     except OSError as e:
         sys.stderr.write("make_banks: %s: %s\n" % (e.filename, e.strerror))
         return 1
-    outputs = [(os.path.join(outdir, "TAVRI.SET"), encode_bank(ab)),
-               (os.path.join(outdir, "TAVRI_AM.SET"), encode_bank(am)),
+    outputs = [(os.path.join(outdir, "TAVRI.txt"), bank_text(ab)),
+               (os.path.join(outdir, "TAVRI_AM.txt"), bank_text(am)),
                (narration_path, "".join("%s\t%s\n" % item for item in narration).encode("utf-8"))]
     for path, data in outputs:
         write_atomically(path, data)
