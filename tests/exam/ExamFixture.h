@@ -66,22 +66,30 @@ inline QColor textColorOf(const QWidget *w)
     return w->palette().color(QPalette::WindowText);
 }
 
-// Once the review screen has opened modally and finished its first activation, runs check on it and
-// makes sure it closes afterwards, so a failed check cannot leave a test hanging.
-inline void whenReviewOpens(std::function<void(EsameAM2 *)> check)
+// Once a screen of type Screen has opened modally and finished its first activation
+// (its Timer1 runs), runs check on it and then, if it is still open, leave, so a failed
+// check cannot leave a test hanging.
+template<typename Screen>
+void whenScreenOpens(std::function<void(Screen *)> check, std::function<void(Screen *)> leave)
 {
     auto *poll = new QTimer;
     poll->setInterval(5);
-    QObject::connect(poll, &QTimer::timeout, [poll, check] {
-        auto *review = qobject_cast<EsameAM2 *>(QApplication::activeModalWidget());
-        // Timer1 runs once the first activation (and any correction it makes) is over.
-        if (!review || !review->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive())
+    QObject::connect(poll, &QTimer::timeout, [poll, check, leave] {
+        auto *screen = qobject_cast<Screen *>(QApplication::activeModalWidget());
+        if (!screen || !screen->template findChild<QTimer *>(QStringLiteral("Timer1"))->isActive())
             return;
         poll->stop();
         poll->deleteLater();
-        check(review);
-        if (review->isVisible())
-            review->reject();
+        check(screen);
+        if (screen->isVisible())
+            leave(screen);
     });
     poll->start();
+}
+
+// Runs check on the review screen once it has opened (and made any correction of its
+// first activation), then closes it.
+inline void whenReviewOpens(std::function<void(EsameAM2 *)> check)
+{
+    whenScreenOpens<EsameAM2>(std::move(check), [](EsameAM2 *review) { review->reject(); });
 }

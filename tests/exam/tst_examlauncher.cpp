@@ -1,3 +1,4 @@
+#include "ExamFixture.h"
 #include "TestFolder.h"
 #include "TestServices.h"
 
@@ -49,19 +50,7 @@ struct Menu
 // leaves it with Esc.
 void whenExamOpens(std::function<void(EsameAM *)> check)
 {
-    auto *poll = new QTimer;
-    poll->setInterval(5);
-    QObject::connect(poll, &QTimer::timeout, [poll, check] {
-        auto *exam = qobject_cast<EsameAM *>(QApplication::activeModalWidget());
-        if (!exam || !exam->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive())
-            return;
-        poll->stop();
-        poll->deleteLater();
-        check(exam);
-        if (exam->isVisible())
-            QTest::keyClick(exam, Qt::Key_Escape);
-    });
-    poll->start();
+    whenScreenOpens<EsameAM>(std::move(check), [](EsameAM *exam) { QTest::keyClick(exam, Qt::Key_Escape); });
 }
 
 } // namespace

@@ -228,32 +228,36 @@ def tidy(text):
     return text[:1].upper() + text[1:]
 
 
+def table_rows(path):
+    """The (line number, columns) of a tab-separated UTF-8 file, without blank and "#" lines."""
+    with open(path, encoding="utf-8") as f:
+        for n, raw in enumerate(f, start=1):
+            raw = raw.rstrip("\r\n")
+            if raw.strip() and not raw.startswith("#"):
+                yield n, raw.split("\t")
+
+
 class Catalogue:
     def __init__(self, path):
         self.path = path
         self.entries = {}
         self.order = []
-        with open(path, encoding="utf-8") as f:
-            for n, raw in enumerate(f, start=1):
-                raw = raw.rstrip("\r\n")
-                if not raw.strip() or raw.startswith("#"):
-                    continue
-                cols = raw.split("\t")
-                if not cols[0].strip().isdigit():
-                    if n == 1:
-                        continue        # column headings
-                    fail(path, n, "il numero della figura non è un numero")
-                if len(cols) < 6:
-                    fail(path, n, "servono le colonne numero, tipo, nome, significato, capitolo AB, capitolo AM")
-                number = int(cols[0])
-                if not 1 <= number <= 999:
-                    fail(path, n, "numero di figura fuori dall'intervallo 1-999")
-                if number in self.entries:
-                    fail(path, n, "la figura %d compare due volte" % number)
-                self.entries[number] = {"kind": cols[1].strip(), "name": cols[2].strip(),
-                                        "meaning": cols[3].strip(),
-                                        "AB": cols[4].strip(), "AM": cols[5].strip()}
-                self.order.append(number)
+        for n, cols in table_rows(path):
+            if not cols[0].strip().isdigit():
+                if n == 1:
+                    continue        # column headings
+                fail(path, n, "il numero della figura non è un numero")
+            if len(cols) < 6:
+                fail(path, n, "servono le colonne numero, tipo, nome, significato, capitolo AB, capitolo AM")
+            number = int(cols[0])
+            if not 1 <= number <= 999:
+                fail(path, n, "numero di figura fuori dall'intervallo 1-999")
+            if number in self.entries:
+                fail(path, n, "la figura %d compare due volte" % number)
+            self.entries[number] = {"kind": cols[1].strip(), "name": cols[2].strip(),
+                                    "meaning": cols[3].strip(),
+                                    "AB": cols[4].strip(), "AM": cols[5].strip()}
+            self.order.append(number)
 
     def signs(self, selection):
         """The signs of the chapters named as "AB2", "AM3" or both, "AM3/AB8"."""
@@ -274,20 +278,15 @@ class SignTranslations:
         self.entries = {}
         if not os.path.exists(path):
             return
-        with open(path, encoding="utf-8") as f:
-            for n, raw in enumerate(f, start=1):
-                raw = raw.rstrip("\r\n")
-                if not raw.strip() or raw.startswith("#"):
-                    continue
-                cols = raw.split("\t")
-                if len(cols) != 3 or not cols[0].isdigit() or not cols[1].strip() or not cols[2].strip():
-                    fail(path, n, "servono tre colonne: numero della figura, francese, tedesco")
-                number = int(cols[0])
-                if catalogue.entries.get(number, {}).get("kind") != "sign":
-                    fail(path, n, "la figura %d non è un segnale del catalogo" % number)
-                if number in self.entries:
-                    fail(path, n, "la figura %d è tradotta due volte" % number)
-                self.entries[number] = (cols[1].strip(), cols[2].strip())
+        for n, cols in table_rows(path):
+            if len(cols) != 3 or not cols[0].isdigit() or not cols[1].strip() or not cols[2].strip():
+                fail(path, n, "servono tre colonne: numero della figura, francese, tedesco")
+            number = int(cols[0])
+            if catalogue.entries.get(number, {}).get("kind") != "sign":
+                fail(path, n, "la figura %d non è un segnale del catalogo" % number)
+            if number in self.entries:
+                fail(path, n, "la figura %d è tradotta due volte" % number)
+            self.entries[number] = (cols[1].strip(), cols[2].strip())
 
     def statement(self, number):
         """The " || français || deutsch" tail of "Il segnale raffigurato indica ..." for a sign."""
